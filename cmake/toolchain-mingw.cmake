@@ -1,0 +1,21 @@
+# Cross-compiles for Windows with mingw-w64 (posix thread model, which GoogleTest needs).
+# KT_MINGW_ARCH selects i686 (the real target) or x86_64.
+if(NOT KT_MINGW_ARCH)
+  set(KT_MINGW_ARCH i686)
+endif()
+set(_triple ${KT_MINGW_ARCH}-w64-mingw32)
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR ${KT_MINGW_ARCH})
+set(CMAKE_C_COMPILER ${_triple}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${_triple}-g++-posix)
+set(CMAKE_RC_COMPILER ${_triple}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${_triple})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# Every Windows binary carries its C and C++ runtimes, so only system DLLs are needed beside it.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES KT_MINGW_ARCH)
